@@ -25,7 +25,7 @@ build_all() {
   cmake --build --preset "$preset"
 }
 
-# A private X display; prints its number.
+# A private X display: sets xvfb_display and xvfb_pid.
 start_xvfb() {
   local size=${1:-1024x768}
   for n in $(seq 90 140); do
@@ -33,7 +33,7 @@ start_xvfb() {
     Xvfb :$n -screen 0 ${size}x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
-      xdpyinfo -display :$n >/dev/null 2>&1 && { echo $n; return 0; }
+      xdpyinfo -display :$n >/dev/null 2>&1 && { xvfb_display=$n; return 0; }
       kill -0 $xvfb_pid 2>/dev/null || break
       sleep 0.1
     done
@@ -53,4 +53,7 @@ prepare_prefix() {
   fi
   # A persistent wineserver: each Wine process then starts in a fraction of a second.
   "$wineserver_bin" -p
+  # Start Wine's background services now, detached from our output: started by
+  # the first test instead, they would hold its output pipe open for good.
+  "$(scripts/wine-loader "$build_dir/bin/probe.exe")" wineboot >/dev/null 2>&1 </dev/null || true
 }

@@ -9,8 +9,8 @@ source scripts/common.sh
 build_all
 private=
 if [ -z "${DISPLAY:-}" ]; then
-  display=$(start_xvfb 1024x768) || { echo "run: no X display could be started" >&2; exit 1; }
-  export DISPLAY=:$display private=1
+  start_xvfb 1024x768 || { echo "run: no X display could be started" >&2; exit 1; }
+  export DISPLAY=:$xvfb_display private=1
 fi
 prepare_prefix
 exe=$PWD/$build_dir/bin/zelvik.exe

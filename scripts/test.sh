@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 source scripts/common.sh
 build_all
-display=$(start_xvfb 1024x768) || { echo "test: no X display could be started" >&2; exit 1; }
-export DISPLAY=:$display
+start_xvfb 1024x768 || { echo "test: no X display could be started" >&2; exit 1; }
+export DISPLAY=:$xvfb_display
 cleanup() { "$wineserver_bin" -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
 prepare_prefix

@@ -70,6 +70,15 @@ LRESULT CALLBACK systemButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return controlColours(reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND:
+        // A group box draws only its frame; its inside shows button face.
+        if (control->description->kind == ControlKind::GroupBox) {
+            RECT client;
+            GetClientRect(hwnd, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+            return 1;
+        }
+        break;
     default:
         break;
     }

@@ -19,12 +19,25 @@ DWORD numberFromEnvironment(const char* name, DWORD fallback) {
     return static_cast<DWORD>(std::strtoul(value, nullptr, 10));
 }
 
-void appendLog() {
-    char logPath[MAX_PATH];
-    if (!GetEnvironmentVariableA("ZELVIK_PROBE_LOG", logPath, sizeof logPath)) {
+void logPathOf(char* logPath) {
+    if (!GetEnvironmentVariableA("ZELVIK_PROBE_LOG", logPath, MAX_PATH)) {
         GetModuleFileNameA(nullptr, logPath, MAX_PATH - 5);
         std::strcat(logPath, ".log");
     }
+}
+
+void appendLine(const char* text) {
+    char logPath[MAX_PATH];
+    logPathOf(logPath);
+    if (FILE* log = std::fopen(logPath, "ab")) {
+        std::fprintf(log, "%s\n", text);
+        std::fclose(log);
+    }
+}
+
+void appendLog() {
+    char logPath[MAX_PATH];
+    logPathOf(logPath);
     STARTUPINFOA startup;
     GetStartupInfoA(&startup);
     char directory[MAX_PATH];
@@ -67,5 +80,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     } else {
         Sleep(numberFromEnvironment("ZELVIK_PROBE_SLEEP_MS", 0));
     }
+    appendLine("end");
     return static_cast<int>(numberFromEnvironment("ZELVIK_PROBE_EXIT_CODE", 0));
 }

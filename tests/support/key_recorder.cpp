@@ -8,13 +8,14 @@ namespace {
 std::mutex lock;
 std::vector<KeyEvent> recorded;
 HHOOK hook = nullptr;
+KeyObserver currentObserver = nullptr;
 
 LRESULT CALLBACK recordKey(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const KeyEvent event = {info->vkCode, info->scanCode, (info->flags & LLKHF_UP) != 0,
                                 (info->flags & LLKHF_INJECTED) != 0, (info->flags & LLKHF_EXTENDED) != 0,
-                                info->dwExtraInfo};
+                                info->dwExtraInfo, currentObserver ? currentObserver() : 0};
         std::lock_guard<std::mutex> guard(lock);
         recorded.push_back(event);
     }
@@ -35,8 +36,9 @@ std::string describe(const std::vector<KeyEvent>& events) {
     return text;
 }
 
-KeyRecorder::KeyRecorder() {
+KeyRecorder::KeyRecorder(KeyObserver observer) {
     clear();
+    currentObserver = observer;
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, threadMain, this, 0, &threadId_);
     WaitForSingleObject(ready_, 10000);

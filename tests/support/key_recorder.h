@@ -13,7 +13,11 @@ struct KeyEvent {
     bool injected;
     bool extended;
     ULONG_PTR extraInfo;
+    int observed;  // what the recorder's observer returned when the event arrived
 };
+
+// Called on the hook thread for each event, while the sender waits for the hook.
+using KeyObserver = int (*)();
 
 std::string describe(const std::vector<KeyEvent>& events);
 
@@ -21,7 +25,7 @@ std::string describe(const std::vector<KeyEvent>& events);
 // thread of its own, from construction to destruction.
 class KeyRecorder {
 public:
-    KeyRecorder();
+    explicit KeyRecorder(KeyObserver observer = nullptr);
     ~KeyRecorder();
     KeyRecorder(const KeyRecorder&) = delete;
     KeyRecorder& operator=(const KeyRecorder&) = delete;

@@ -29,6 +29,9 @@ public:
     Phase phase() const { return phase_; }
     bool hasBox() const { return phase_ == Phase::Selected || phase_ == Phase::Drawing ||
                                  phase_ == Phase::Moving || phase_ == Phase::Resizing; }
+    // True between a press and its release.
+    bool buttonHeld() const { return phase_ == Phase::Pressed || phase_ == Phase::Drawing ||
+                                     phase_ == Phase::Moving || phase_ == Phase::Resizing; }
     const Box& box() const { return box_; }
     Grip heldGrip() const { return grip_; }
     // True while the user is still choosing, which is when the magnifier shows.

@@ -121,7 +121,7 @@ bool copyStream(IStream* stream, EncodedImage& image) {
         return false;
     if (FAILED(stream->Seek(zero, STREAM_SEEK_SET, nullptr))) return false;
     if (!allocate(image, static_cast<DWORD>(end.QuadPart))) return false;
-    GlobalLock locked(image.memory.get());
+    LockedGlobal locked(image.memory.get());
     ULONG read = 0;
     return locked.data() && SUCCEEDED(stream->Read(locked.data(), image.size, &read)) && read == image.size;
 }
@@ -131,7 +131,7 @@ DWORD writeFile(const char* path, const EncodedImage& image) {
     if (!file) return GetLastError();
     DWORD error = 0;
     {
-        GlobalLock locked(image.memory.get());
+        LockedGlobal locked(image.memory.get());
         DWORD written = 0;
         if (!WriteFile(file.get(), locked.data(), image.size, &written, nullptr)) error = GetLastError();
         else if (written != image.size) error = ERROR_DISK_FULL;
@@ -146,7 +146,7 @@ DWORD writeFile(const char* path, const EncodedImage& image) {
 
 bool encodeDib(const Picture& picture, const Box& box, EncodedImage& image) {
     if (!allocate(image, dibSize(box))) return false;
-    GlobalLock locked(image.memory.get());
+    LockedGlobal locked(image.memory.get());
     if (!locked.data()) return false;
     writeDib(picture, box, static_cast<BYTE*>(locked.data()));
     return true;
@@ -158,7 +158,7 @@ bool encodeBmpFile(const Picture& picture, const Box& box, EncodedImage& image) 
     header.bfSize = sizeof header + dibSize(box);
     header.bfOffBits = sizeof header + sizeof(BITMAPINFOHEADER);
     if (!allocate(image, header.bfSize)) return false;
-    GlobalLock locked(image.memory.get());
+    LockedGlobal locked(image.memory.get());
     if (!locked.data()) return false;
     memcpy(locked.data(), &header, sizeof header);
     writeDib(picture, box, static_cast<BYTE*>(locked.data()) + sizeof header);

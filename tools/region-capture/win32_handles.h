@@ -106,14 +106,14 @@ private:
 };
 
 // Global memory locked for a scope.
-class GlobalLock {
+class LockedGlobal {
 public:
-    explicit GlobalLock(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
-    ~GlobalLock() {
+    explicit LockedGlobal(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
+    ~LockedGlobal() {
         if (data_) GlobalUnlock(memory_);
     }
-    GlobalLock(const GlobalLock&) = delete;
-    GlobalLock& operator=(const GlobalLock&) = delete;
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
     void* data() const { return data_; }
 
 private:

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
-
+#include "platform/heap_text.h"
 #include "platform/unique_handle.h"
 
 #ifndef _WIN64
@@ -27,8 +26,9 @@ bool runProgram(const char* commandLine, bool wait, int32_t showMode) {
     startup.wShowWindow = showWindowForMode(showMode);
     PROCESS_INFORMATION created = {};
     // CreateProcessA wants a writable command line; the copy is byte for byte.
-    std::string writableCommandLine = commandLine ? commandLine : "";
-    if (!CreateProcessA(nullptr, &writableCommandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+    HeapText writableCommandLine = copyText(commandLine ? commandLine : "");
+    if (!writableCommandLine) return false;
+    if (!CreateProcessA(nullptr, writableCommandLine.get(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &created))
         return false;
     UniqueHandle thread(created.hThread);

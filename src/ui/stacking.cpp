@@ -1,8 +1,8 @@
 #include "ui/stacking.h"
 
-std::vector<int> stackingAnchors(const WindowDescription& description) {
-    std::vector<int> anchors(description.controlCount, -1);
+void stackingAnchors(const WindowDescription& description, int* anchors) {
     for (int i = 0; i < description.controlCount; ++i) {
+        anchors[i] = -1;
         for (int j = i - 1; j >= 0; --j) {
             if (description.controls[j].container == description.controls[i].container) {
                 anchors[i] = j;
@@ -10,5 +10,4 @@ std::vector<int> stackingAnchors(const WindowDescription& description) {
             }
         }
     }
-    return anchors;
 }

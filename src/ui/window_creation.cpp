@@ -222,22 +222,24 @@ bool createMainWindow(const WindowDescription& description) {
     SendMessageA(layer.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
 
     // Created in reverse order, identifiers 100, 110, ... in creation order.
-    layer.controls.resize(description.controlCount);
+    if (description.controlCount > MainWindowState::MAX_CONTROLS) return false;
+    layer.controlCount = description.controlCount;
     for (int i = 0; i < description.controlCount; ++i) layer.controls[i].description = &description.controls[i];
     int id = FIRST_CONTROL_ID;
     for (int i = description.controlCount - 1; i >= 0; --i, id += CONTROL_ID_STEP)
         if (!createControl(layer.controls[i], id)) return false;  // fatal to the caller
 
-    for (ControlInstance& control : layer.controls)
+    for (ControlInstance& control : layer)
         if (control.description->container >= 0)
             SetParent(control.hwnd, layer.controls[control.description->container].hwnd);
 
-    const std::vector<int> anchors = stackingAnchors(description);
+    int anchors[MainWindowState::MAX_CONTROLS];
+    stackingAnchors(description, anchors);
     for (int i = 0; i < description.controlCount; ++i)
         SetWindowPos(layer.controls[i].hwnd, anchors[i] < 0 ? HWND_TOP : layer.controls[anchors[i]].hwnd,
                      0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 
-    for (ControlInstance& control : layer.controls)
+    for (ControlInstance& control : layer)
         ShowWindow(control.hwnd, control.description->visible ? SW_SHOWNA : SW_HIDE);
     return true;
 }

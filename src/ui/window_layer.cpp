@@ -16,7 +16,7 @@ MainWindowState& windowLayer() { return state; }
 
 ControlInstance* findControl(HWND hwnd) {
     if (hwnd == nullptr) return nullptr;
-    for (ControlInstance& control : state.controls)
+    for (ControlInstance& control : state)
         if (control.hwnd == hwnd) return &control;
     return nullptr;
 }
@@ -72,7 +72,7 @@ void endProgram(int32_t exitCode) {
         routine();
     }
     // The layer's own GDI objects; the windows go with the process.
-    for (ControlInstance& control : state.controls) {
+    for (ControlInstance& control : state) {
         control.font.reset();
         for (UniqueBitmap& picture : control.pictures) picture.reset();
     }
@@ -83,19 +83,19 @@ HWND mainWindowHandle() { return IsWindow(state.hwnd) ? state.hwnd : nullptr; }
 
 HWND controlHandle(const char* name) {
     if (name == nullptr) return nullptr;
-    for (const ControlInstance& control : state.controls)
+    for (const ControlInstance& control : state)
         if (std::strcmp(control.description->name, name) == 0)
             return IsWindow(control.hwnd) ? control.hwnd : nullptr;
     return nullptr;
 }
 
-std::unique_ptr<char[]> readCaption(const char* name) {
+HeapText readCaption(const char* name) {
     const HWND control = controlHandle(name);
     if (control == nullptr) return nullptr;
     const int length = GetWindowTextLengthA(control);
     if (length <= 0) return nullptr;
-    std::unique_ptr<char[]> caption(new char[length + 1]);
-    if (GetWindowTextA(control, caption.get(), length + 1) <= 0) return nullptr;
+    HeapText caption = allocateText(length);
+    if (!caption || GetWindowTextA(control, caption.get(), length + 1) <= 0) return nullptr;
     return caption;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
-#include <memory>
+
+#include "platform/heap_text.h"
 
 #include "ui/window_description.h"
 
@@ -33,7 +34,7 @@ HWND mainWindowHandle();
 HWND controlHandle(const char* name);
 
 // A copy of a control's caption; null when it is empty or cannot be read.
-std::unique_ptr<char[]> readCaption(const char* name);
+HeapText readCaption(const char* name);
 // Sets a label's caption and marks it for repainting.
 void writeCaption(const char* name, const char* text);
 

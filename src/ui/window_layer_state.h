@@ -2,8 +2,6 @@
 // Internal to the window layer: the live windows behind the description.
 #include <windows.h>
 
-#include <vector>
-
 #include "ui/gdi.h"
 #include "ui/window_description.h"
 
@@ -24,7 +22,11 @@ struct MainWindowState {
     int32_t windowPosition = 1;
     UniqueIcon bigIcon;
     UniqueIcon smallIcon;
-    std::vector<ControlInstance> controls;  // in description order
+    static constexpr int MAX_CONTROLS = 32;
+    ControlInstance controls[MAX_CONTROLS];  // in description order
+    int controlCount = 0;
+    ControlInstance* begin() { return controls; }
+    ControlInstance* end() { return controls + controlCount; }
     bool ending = false;                    // endProgram has begun: no more events
 };
 

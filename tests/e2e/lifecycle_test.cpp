@@ -2,13 +2,25 @@
 
 namespace {
 
-// 2: the launcher's window exists but is hidden; 1: shown; 0: none yet.
+// While the hook holds a key event, the sender waits for it. An inspector
+// thread looks at the launcher's window meanwhile: 2 hidden, 1 shown, 0 none.
+HANDLE inspectRequest = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+HANDLE inspectDone = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+volatile LONG inspectedState = -1;
+
+DWORD WINAPI inspectLauncherWindow(void*) {
+    while (WaitForSingleObject(inspectRequest, INFINITE) == WAIT_OBJECT_0) {
+        const HWND main = FindWindowExA(nullptr, nullptr, "WTWindow", nullptr);
+        InterlockedExchange(&inspectedState, main == nullptr ? 0 : IsWindowVisible(main) ? 1 : 2);
+        SetEvent(inspectDone);
+    }
+    return 0;
+}
+
 int launcherWindowState() {
-    // By class alone: reading titles from the hook thread could wait on a
-    // window's thread.
-    const HWND main = FindWindowExA(nullptr, nullptr, "WTWindow", nullptr);
-    if (main == nullptr) return 0;
-    return IsWindowVisible(main) ? 1 : 2;
+    SetEvent(inspectRequest);
+    if (WaitForSingleObject(inspectDone, 1000) != WAIT_OBJECT_0) return -1;
+    return inspectedState;
 }
 
 bool f2IsFree() {
@@ -21,6 +33,7 @@ bool f2IsFree() {
 }  // namespace
 
 TEST_F(Launcher, TheStartUpCaptureComesBeforeTheWindowIsShown) {
+    UniqueHandle inspector(CreateThread(nullptr, 0, inspectLauncherWindow, nullptr, 0, nullptr));
     recorder.reset(new KeyRecorder(launcherWindowState));
     start();
     const std::vector<KeyEvent> chord = injectedChords();

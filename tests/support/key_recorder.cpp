@@ -7,7 +7,6 @@ namespace {
 
 std::mutex lock;
 std::vector<KeyEvent> recorded;
-HHOOK hook = nullptr;
 KeyObserver currentObserver = nullptr;
 
 LRESULT CALLBACK recordKey(int code, WPARAM wParam, LPARAM lParam) {
@@ -19,7 +18,7 @@ LRESULT CALLBACK recordKey(int code, WPARAM wParam, LPARAM lParam) {
         std::lock_guard<std::mutex> guard(lock);
         recorded.push_back(event);
     }
-    return CallNextHookEx(hook, code, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -55,7 +54,9 @@ DWORD WINAPI KeyRecorder::threadMain(void* self) {
     auto* recorder = static_cast<KeyRecorder*>(self);
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue exists from here
-    hook = SetWindowsHookExA(WH_KEYBOARD_LL, recordKey, GetModuleHandleA(nullptr), 0);
+    // Each recorder's thread owns its own hook: a recorder that replaces
+    // another must not lose its hook to the old one's unhooking.
+    const HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, recordKey, GetModuleHandleA(nullptr), 0);
     SetEvent(recorder->ready_);
     while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
     UnhookWindowsHookEx(hook);

@@ -144,7 +144,10 @@ void pressChord(WORD modifier, WORD key) {
 }
 
 std::string windowTextOf(HWND window) {
+    // WM_GETTEXT, not GetWindowText: across processes GetWindowText does not
+    // ask the control, and an edit box would read as empty.
     char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &ignored);
     return text;
 }

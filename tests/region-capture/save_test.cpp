@@ -86,3 +86,53 @@ TEST_F(RegionCaptureSave, AFailedSaveSaysWhyAndKeepsTheOverlay) {
 }
 
 }  // namespace
+
+namespace {
+
+BOOL CALLBACK describeChild(HWND child, LPARAM out) {
+    char className[64] = "";
+    GetClassNameA(child, className, sizeof className);
+    *reinterpret_cast<std::string*>(out) += std::to_string(GetDlgCtrlID(child)) + " " + className + " " +
+                                             (IsWindowVisible(child) ? "visible " : "hidden ") + windowTextOf(child) + "\n";
+    return TRUE;
+}
+
+// The file name box of the standard Save dialog (cmb13 on Windows, edt1 on Wine).
+HWND fileNameBox(HWND dialog) {
+    const int ids[] = {0x47C, 0x480};
+    for (int id : ids) {
+        HWND box = GetDlgItem(dialog, id);
+        if (box && IsWindowVisible(box)) return box;
+    }
+    return nullptr;
+}
+
+TEST_F(RegionCaptureSave, CtrlSOffersADatedPngNameAndSavesWhereTheUserSays) {
+    const std::string path = freshPath("region-capture-dialog.png");
+    startTool("--region 260,210,80,60");
+    pressChord(VK_CONTROL, 'S');
+    const HWND dialog = session_->waitForMessageBox();
+    ASSERT_NE(dialog, nullptr) << "no Save dialog";
+    HWND nameBox = nullptr;
+    // The dialog fills the box once it has finished starting.
+    std::string offered;
+    ASSERT_TRUE(waitUntil([&] {
+        nameBox = fileNameBox(dialog);
+        return nameBox && !(offered = windowTextOf(nameBox)).empty();
+    })) << "the file name box stayed empty; the dialog holds:\n" << [&] {
+        std::string children;
+        EnumChildWindows(dialog, describeChild, reinterpret_cast<LPARAM>(&children));
+        return children;
+    }();
+    EXPECT_EQ(offered.rfind("截图_", 0), 0u) << offered;
+    EXPECT_EQ(offered.size(), std::string("截图_20240131_235959.png").size()) << offered;
+    EXPECT_NE(offered.find(".png"), std::string::npos) << offered;
+
+    SetWindowTextA(nameBox, path.c_str());
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    ASSERT_EQ(session_->waitForExit(), 0u);
+    EXPECT_TRUE(holdsPattern(imageFromFile(path), pattern_, BOX));
+    DeleteFileA(path.c_str());
+}
+
+}  // namespace

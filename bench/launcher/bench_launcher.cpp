@@ -62,25 +62,27 @@ struct Program {
     bool launcher;  // odd presses capture; the state label tells when a press is done
 };
 
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK matchProgramWindow(HWND hwnd, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    if (owner == search->processId && IsWindowVisible(hwnd) && r.right - r.left == 280 && r.bottom - r.top == 110) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND windowOf(DWORD processId) {
-    struct Search {
-        DWORD id;
-        HWND found;
-    } search = {processId, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            RECT r;
-            GetWindowRect(hwnd, &r);
-            if (owner == s->id && IsWindowVisible(hwnd) && r.right - r.left == 280 && r.bottom - r.top == 110) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search = {processId, nullptr};
+    EnumWindows(matchProgramWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -8,25 +8,27 @@
 
 namespace {
 
+struct OverlaySearch {
+    DWORD launcherId;
+    HWND found;
+};
+
 // The tool's overlay: a topmost window of neither this process nor the launcher.
+BOOL CALLBACK matchOverlay(HWND hwnd, LPARAM parameter) {
+    auto* search = reinterpret_cast<OverlaySearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != search->launcherId && owner != GetCurrentProcessId() && IsWindowVisible(hwnd) &&
+        (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND findOverlay(DWORD launcherId) {
-    struct Search {
-        DWORD skip;
-        HWND found;
-    } search = {launcherId, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner != s->skip && owner != GetCurrentProcessId() && IsWindowVisible(hwnd) &&
-                (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OverlaySearch search = {launcherId, nullptr};
+    EnumWindows(matchOverlay, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

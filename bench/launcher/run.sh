@@ -15,6 +15,9 @@ export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 start_xvfb 1024x768 || { echo "bench: no X display" >&2; exit 1; }
 export DISPLAY=:$xvfb_display
 trap '"$wineserver_bin" -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
+# Nothing left over from an interrupted run may hold F2.
+"$wineserver_bin" -k 2>/dev/null || true
+"$wineserver_bin" -w 2>/dev/null || true
 [ -f "$WINEPREFIX/system.reg" ] || { "$wine_bin" wineboot -i >/dev/null 2>&1; "$wineserver_bin" -w; }
 "$wineserver_bin" -p 2>/dev/null || true
 "$wine_bin" wineboot >/dev/null 2>&1 </dev/null || true

@@ -57,6 +57,35 @@ TEST_F(InProcessWindow, SystemButtonsUseTheDesignedFonts) {
     EXPECT_NE(SendMessageA(control("单选框1"), WM_GETFONT, 0, 0), SendMessageA(control("单选框2"), WM_GETFONT, 0, 0));
 }
 
+TEST_F(InProcessWindow, ClassAndIconsAreAsDesigned) {
+    const HWND main = windowLayer().hwnd;
+    WNDCLASSA windowClass = {};
+    ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "WTWindow", &windowClass));
+    EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW));
+    EXPECT_EQ(windowClass.hCursor, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    EXPECT_EQ(windowClass.hbrBackground, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+
+    // Both images of the program icon (linked into this test program too).
+    struct Icon {
+        WPARAM which;
+        LONG size;
+    };
+    for (const Icon& expected : {Icon{ICON_BIG, 32}, Icon{ICON_SMALL, 16}}) {
+        SCOPED_TRACE(expected.size);
+        const HICON icon = reinterpret_cast<HICON>(SendMessageA(main, WM_GETICON, expected.which, 0));
+        ASSERT_NE(icon, nullptr);
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP colour = {};
+        ASSERT_NE(info.hbmColor, nullptr);
+        GetObjectA(info.hbmColor, sizeof colour, &colour);
+        EXPECT_EQ(colour.bmWidth, expected.size);
+        EXPECT_EQ(colour.bmHeight, expected.size);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+}
+
 // The custom-drawn labels make their font for each paint; their text on the
 // real screen is compared with the designed font in tests/window/pixels_test.
 // Here: the Chinese texts come out as glyphs under Wine, not as boxes, which

@@ -29,7 +29,7 @@ TEST_F(LauncherRepaints, LeaveTheGdiObjectCountFlat) {
     ASSERT_GT(baseline, 0);
     std::vector<long> counts;
     for (int round = 0; round < 4; ++round) {
-        repaint(750);
+        repaint(500);
         counts.push_back(processGdiObjects(process));
     }
     // Each paint went through: no control is left with a pending update.

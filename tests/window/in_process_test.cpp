@@ -86,6 +86,39 @@ TEST_F(InProcessWindow, ClassAndIconsAreAsDesigned) {
     }
 }
 
+// The pointer over the usage line shows the hand; over the title, which is
+// disabled, it shows the arrow of the window beneath; back again the hand.
+TEST_F(InProcessWindow, PointerShowsTheHandOnlyOverTheUsageLine) {
+    const HWND main = windowLayer().hwnd;
+    for (ControlInstance& control : windowLayer())
+        ShowWindow(control.hwnd, control.description->visible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(main, SW_SHOW);
+    SetForegroundWindow(main);
+    const HCURSOR hand = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
+    const HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    struct Place {
+        const char* control;
+        POINT point;  // in the control
+        HCURSOR cursor;
+    };
+    const Place places[] = {
+        {"透明标签1", {132, 12}, hand},
+        {"透明标签2", {88, 8}, arrow},
+        {"透明标签1", {20, 12}, hand},
+        {"背景色上", {20, 25}, arrow},
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.control);
+        POINT screen = place.point;
+        ClientToScreen(control(place.control), &screen);
+        SetCursorPos(screen.x, screen.y);
+        EXPECT_TRUE(waitUntil([&] {
+            pumpMessages();
+            return GetCursor() == place.cursor;
+        }, 5000));
+    }
+}
+
 // The custom-drawn labels make their font for each paint; their text on the
 // real screen is compared with the designed font in tests/window/pixels_test.
 // Here: the Chinese texts come out as glyphs under Wine, not as boxes, which

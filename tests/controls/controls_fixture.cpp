@@ -1,0 +1,84 @@
+#include "controls_fixture.h"
+
+namespace {
+
+LRESULT CALLBACK plainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+void Controls::SetUp() {
+    DeleteFileA(probeLog().c_str());
+    parkPointer();
+}
+
+void Controls::TearDown() {
+    releaseLeft();
+    if (launcher.running()) {
+        PostMessageA(windows.main, WM_CLOSE, 0, 0);
+        launcher.waitForExit();
+    }
+    launcher = ChildProcess();
+    DeleteFileA(probeLog().c_str());
+}
+
+void Controls::start() {
+    parkPointer();
+    launcher = startZelvik(windows, nullptr, {"ZELVIK_PROBE_LOG=" + probeLog()});
+    ASSERT_TRUE(launcher.running());
+    ASSERT_NE(windows.main, nullptr);
+    ASSERT_EQ(windows.controls.size(), 12u);
+}
+
+POINT Controls::windowOrigin() const {
+    RECT rect;
+    GetWindowRect(windows.main, &rect);
+    return {rect.left, rect.top};
+}
+
+GUITHREADINFO Controls::launcherThread() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(windows.main, nullptr), &info);
+    return info;
+}
+
+void Controls::drag(POINT start, int dx, int dy, const std::function<bool()>& pressTaken) {
+    moveMouseTo(start);
+    pressLeft();
+    EXPECT_TRUE(waitUntil(pressTaken)) << "the launcher did not take the press";
+    constexpr int STEPS = 4;
+    for (int i = 1; i <= STEPS; ++i)
+        moveMouseTo({start.x + dx * i / STEPS, start.y + dy * i / STEPS});
+    releaseLeft();
+}
+
+void Controls::dragHeaderAndWait(int dx, int dy) {
+    const POINT before = windowOrigin();
+    drag(onScreen(windows.main, 240, 26), dx, dy, [&] { return launcherInMoveLoop(); });
+    EXPECT_TRUE(waitUntil([&] {
+        const POINT now = windowOrigin();
+        return now.x == before.x + dx && now.y == before.y + dy;
+    })) << "the header drag did not move the window by (" << dx << ", " << dy << ")";
+}
+
+bool f2IsFree() {
+    FocusWindow window;
+    const bool free = RegisterHotKey(window.hwnd(), 1, 0, VK_F2) != 0;
+    if (free) UnregisterHotKey(window.hwnd(), 1);
+    return free;
+}
+
+TitledWindow::TitledWindow(const char* title) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = plainWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "ZelvikTestTitled";
+    RegisterClassA(&windowClass);
+    hwnd_ = CreateWindowExA(0, "ZelvikTestTitled", title, WS_OVERLAPPEDWINDOW, 0, 500, 200, 100, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+TitledWindow::~TitledWindow() { DestroyWindow(hwnd_); }

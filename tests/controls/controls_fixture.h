@@ -1,0 +1,51 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "mouse.h"
+#include "screen_pixels.h"
+#include "support/test_support.h"
+
+// Runs the real launcher and drives its controls with the mouse and keys.
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the launcher with the pointer parked away from it.
+    void start();
+    HWND control(int id) const { return windows.control(id); }
+    POINT windowOrigin() const;
+    // What the launcher's thread holds: capture, focus, active window, move loop.
+    GUITHREADINFO launcherThread() const;
+    bool launcherInMoveLoop() const { return (launcherThread().flags & GUI_INMOVESIZE) != 0; }
+
+    // A drag as a user makes it: press at start, wait until the launcher has
+    // taken the press (as a user's hand would linger), travel in steps, release.
+    void drag(POINT start, int dx, int dy, const std::function<bool()>& pressTaken);
+    // A drag on the header band by (dx, dy); waits until the window has moved.
+    void dragHeaderAndWait(int dx, int dy);
+
+    std::string probeLog() const { return binFolder() + "\\link-probe.log"; }
+
+    ZelvikWindows windows;
+    ChildProcess launcher;
+};
+
+// F2 can be registered by another program.
+bool f2IsFree();
+
+// A window of the test's own with the given title, shown.
+class TitledWindow {
+public:
+    explicit TitledWindow(const char* title);
+    ~TitledWindow();
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};

@@ -3,6 +3,7 @@
 namespace {
 
 LRESULT CALLBACK plainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -70,15 +71,28 @@ bool f2IsFree() {
     return free;
 }
 
-TitledWindow::TitledWindow(const char* title) {
+TitledWindow::TitledWindow(const char* title) : title_(title) {
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = plainWindowProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "ZelvikTestTitled";
     RegisterClassA(&windowClass);
-    hwnd_ = CreateWindowExA(0, "ZelvikTestTitled", title, WS_OVERLAPPEDWINDOW, 0, 500, 200, 100, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
-    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    thread_.reset(CreateThread(nullptr, 0, run, this, 0, nullptr));
+    EXPECT_TRUE(waitUntil([&] { return hwnd_ != nullptr && IsWindowVisible(hwnd_); }));
 }
 
-TitledWindow::~TitledWindow() { DestroyWindow(hwnd_); }
+TitledWindow::~TitledWindow() {
+    PostMessageA(hwnd_, WM_CLOSE, 0, 0);  // the window's end ends its thread
+    WaitForSingleObject(thread_.get(), 5000);
+}
+
+DWORD WINAPI TitledWindow::run(void* parameter) {
+    TitledWindow* self = static_cast<TitledWindow*>(parameter);
+    const HWND hwnd = CreateWindowExA(0, "ZelvikTestTitled", self->title_, WS_OVERLAPPEDWINDOW, 0, 500, 200, 100,
+                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    self->hwnd_ = hwnd;
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+}

@@ -39,13 +39,19 @@ protected:
 // F2 can be registered by another program.
 bool f2IsFree();
 
-// A window of the test's own with the given title, shown.
+// A window of the test's own with the given title, shown without being
+// activated, answering messages on a thread of its own as a live program would.
 class TitledWindow {
 public:
     explicit TitledWindow(const char* title);
     ~TitledWindow();
+    TitledWindow(const TitledWindow&) = delete;
+    TitledWindow& operator=(const TitledWindow&) = delete;
     HWND hwnd() const { return hwnd_; }
 
 private:
-    HWND hwnd_ = nullptr;
+    static DWORD WINAPI run(void* self);
+    const char* title_;
+    volatile HWND hwnd_ = nullptr;
+    UniqueHandle thread_;
 };

@@ -20,7 +20,7 @@ const ButtonCase BUTTONS[] = {
     const Pixels expected = readPictureFile(fileName);
     if (expected.values.empty()) return ::testing::AssertionFailure() << "cannot read " << fileName;
     Pixels actual;
-    if (waitUntil([&] { return (actual = readWindowPixels(button)) == expected; }, 5000))
+    if (waitUntil([&] { return (actual = readWindowPixels(button)) == expected; }, 10000))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "not showing " << fileName << ": " << difference(actual, expected);
 }
@@ -31,6 +31,10 @@ TEST_F(Controls, ButtonsShowHoverAndPressedPicturesAndAReleaseOutsideIsNoClick) 
     start();
     for (const ButtonCase& button : BUTTONS) {
         SCOPED_TRACE(button.name);
+        // The pictures must tell the states apart for the checks below to mean anything.
+        ASSERT_NE(readPictureFile(button.normal), readPictureFile(button.hover));
+        ASSERT_NE(readPictureFile(button.normal), readPictureFile(button.pressed));
+        ASSERT_NE(readPictureFile(button.hover), readPictureFile(button.pressed));
         const HWND hwnd = control(button.id);
         const POINT over = middleOf(hwnd);
         const POINT away = {over.x, over.y + 200};  // below the launcher's window

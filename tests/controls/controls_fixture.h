@@ -26,6 +26,8 @@ protected:
 
     // A drag as a user makes it: press at start, wait until the launcher has
     // taken the press (as a user's hand would linger), travel in steps, release.
+    // Wine's move loop starts from where the pointer is when it begins, so
+    // travel injected before the launcher handles the press would be lost.
     void drag(POINT start, int dx, int dy, const std::function<bool()>& pressTaken);
     // A drag on the header band by (dx, dy); waits until the window has moved.
     void dragHeaderAndWait(int dx, int dy);

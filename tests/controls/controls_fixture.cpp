@@ -56,12 +56,16 @@ void Controls::drag(POINT start, int dx, int dy, const std::function<bool()>& pr
 }
 
 void Controls::dragHeaderAndWait(int dx, int dy) {
+    ASSERT_TRUE(waitUntil([&] { return !launcherInMoveLoop(); })) << "an earlier move loop has not ended";
     const POINT before = windowOrigin();
     drag(onScreen(windows.main, 240, 26), dx, dy, [&] { return launcherInMoveLoop(); });
     EXPECT_TRUE(waitUntil([&] {
         const POINT now = windowOrigin();
         return now.x == before.x + dx && now.y == before.y + dy;
-    })) << "the header drag did not move the window by (" << dx << ", " << dy << ")";
+    })) << "the header drag moved the window by (" << windowOrigin().x - before.x << ", "
+        << windowOrigin().y - before.y << ") instead of (" << dx << ", " << dy << ")";
+    // The window follows the pointer within the loop; the release ends it.
+    EXPECT_TRUE(waitUntil([&] { return !launcherInMoveLoop(); }));
 }
 
 bool f2IsFree() {

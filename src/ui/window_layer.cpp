@@ -10,6 +10,23 @@ namespace {
 MainWindowState state;
 void (*exitRoutine)() = nullptr;
 
+bool canTakeActivation(HWND window) {
+    return IsWindowVisible(window) && IsWindowEnabled(window) && !IsIconic(window) &&
+           !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}
+
+// Windows activates the next window in Z order when the active one is
+// minimised; Wine leaves the minimised window active, so hand it on here.
+void passActivationOn(HWND minimised) {
+    if (GetForegroundWindow() != minimised && GetActiveWindow() != minimised) return;
+    for (HWND next = GetTopWindow(nullptr); next != nullptr; next = GetWindow(next, GW_HWNDNEXT)) {
+        if (next != minimised && canTakeActivation(next)) {
+            SetForegroundWindow(next);
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 MainWindowState& windowLayer() { return state; }
@@ -113,7 +130,10 @@ void setWindowPosition(int32_t position) {
     // A minimised window counts as visible; a hidden one only stores the value.
     if (!IsWindow(state.hwnd) || !IsWindowVisible(state.hwnd)) return;
     switch (position) {
-    case 2: ShowWindow(state.hwnd, SW_MINIMIZE); break;
+    case 2:
+        ShowWindow(state.hwnd, SW_MINIMIZE);
+        passActivationOn(state.hwnd);
+        break;
     case 3: ShowWindow(state.hwnd, SW_MAXIMIZE); break;
     default: ShowWindow(state.hwnd, SW_RESTORE); break;
     }

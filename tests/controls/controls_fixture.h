@@ -31,6 +31,8 @@ protected:
     void drag(POINT start, int dx, int dy, const std::function<bool()>& pressTaken);
     // A drag on the header band by (dx, dy); waits until the window has moved.
     void dragHeaderAndWait(int dx, int dy);
+    // Whether the window moved from before by the mouse's travel (dx, dy).
+    bool windowMovedFrom(POINT before) const;
 
     std::string probeLog() const { return binFolder() + "\\link-probe.log"; }
 

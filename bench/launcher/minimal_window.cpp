@@ -43,10 +43,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.lpszClassName = "MinimalWindow";
     RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(0, "MinimalWindow", "minimal", WS_POPUP,
+    // A top-level window with a taskbar button, like the launcher's, without caption.
+    const HWND window = CreateWindowExA(0, "MinimalWindow", "minimal", WS_OVERLAPPED,
                                         (GetSystemMetrics(SM_CXSCREEN) - 280) / 2,
                                         (GetSystemMetrics(SM_CYSCREEN) - 110) / 2, 280, 110, nullptr,
                                         nullptr, instance, nullptr);
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) & ~(WS_CAPTION | WS_SYSMENU));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
     RegisterHotKey(window, 1, 0, VK_F2);
     ShowWindow(window, SW_SHOW);
     MSG message;

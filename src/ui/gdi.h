@@ -1,53 +1,15 @@
 #pragma once
 #include <windows.h>
 
-// Owners for GDI objects, DCs and icons: each frees its handle once; moves,
-// never copies.
-template <typename Handle, typename Traits>
-class UniqueGdi {
-public:
-    UniqueGdi() = default;
-    explicit UniqueGdi(Handle handle) : handle_(handle) {}
-    UniqueGdi(UniqueGdi&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-    UniqueGdi& operator=(UniqueGdi&& other) noexcept {
-        if (this != &other) {
-            reset();
-            handle_ = other.handle_;
-            other.handle_ = nullptr;
-        }
-        return *this;
-    }
-    UniqueGdi(const UniqueGdi&) = delete;
-    UniqueGdi& operator=(const UniqueGdi&) = delete;
-    ~UniqueGdi() { reset(); }
+#include "platform/owned.h"
 
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void reset(Handle handle = nullptr) {
-        if (handle_) Traits::free(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
-
-struct GdiObjectTraits {
-    static void free(HGDIOBJ object) { DeleteObject(object); }
-};
-struct MemoryDcTraits {
-    static void free(HDC dc) { DeleteDC(dc); }
-};
-struct IconTraits {
-    static void free(HICON icon) { DestroyIcon(icon); }
-};
-
-using UniqueFont = UniqueGdi<HFONT, GdiObjectTraits>;
-using UniqueBrush = UniqueGdi<HBRUSH, GdiObjectTraits>;
-using UniquePen = UniqueGdi<HPEN, GdiObjectTraits>;
-using UniqueBitmap = UniqueGdi<HBITMAP, GdiObjectTraits>;
-using UniqueMemoryDc = UniqueGdi<HDC, MemoryDcTraits>;
-using UniqueIcon = UniqueGdi<HICON, IconTraits>;
+// Owners for GDI objects, DCs and icons.
+using UniqueFont = Owned<HFONT, GdiObjectTraits>;
+using UniqueBrush = Owned<HBRUSH, GdiObjectTraits>;
+using UniquePen = Owned<HPEN, GdiObjectTraits>;
+using UniqueBitmap = Owned<HBITMAP, GdiObjectTraits>;
+using UniqueMemoryDc = Owned<HDC, MemoryDcTraits>;
+using UniqueIcon = Owned<HICON, IconTraits>;
 
 // Selects an object into a DC for the life of the scope, then puts the
 // previous object back.

@@ -137,22 +137,27 @@ std::string stateOf(const Running& running) {
     return windowText(GetDlgItem(running.window, ID_STATE_LABEL));
 }
 
+int pressesRetried = 0;
+
 // One capturing press, timed from SendInput to the first key of the chord.
+// Under Wine a press can go unseen right after the foreground changed; such a
+// press is made again (and counted), and only the press that arrived is timed.
 double capturingPress(const Running& running, const Program& program, FocusWindow& focus) {
-    focus.activate();
-    InterlockedExchange(&watch.armed, 1);
-    const double start = now();
-    pressKey(VK_F2);
-    if (WaitForSingleObject(watch.seen, 5000) != WAIT_OBJECT_0) {
-        const bool f2Free = RegisterHotKey(focus.hwnd(), 7, 0, VK_F2) != 0;
-        std::fprintf(stderr, "%s: no chord after F2 (F2 %s; foreground %p, focus window %p)\n", program.name,
-                     f2Free ? "free" : "held", static_cast<void*>(GetForegroundWindow()),
-                     static_cast<void*>(focus.hwnd()));
-        std::fprintf(stderr, "launcher windows: %p; minimal running %d\n",
-                     static_cast<void*>(FindWindowA("WTWindow", nullptr)), running.process.running());
+    double latency = -1;
+    for (int attempt = 0; attempt < 3 && latency < 0; ++attempt) {
+        focus.activate();
+        InterlockedExchange(&watch.armed, 1);
+        const double start = now();
+        pressKey(VK_F2);
+        if (WaitForSingleObject(watch.seen, 2000) == WAIT_OBJECT_0)
+            latency = watch.seenAt - start;
+        else
+            ++pressesRetried;
+    }
+    if (latency < 0) {
+        std::fprintf(stderr, "%s: no chord after three presses of F2\n", program.name);
         std::exit(1);
     }
-    const double latency = watch.seenAt - start;
     if (program.launcher) {
         // The even press only re-arms; wait until it has.
         waitUntil([&] { return stateOf(running) == "已经停止"; });
@@ -295,5 +300,6 @@ int main(int argc, char** argv) {
                 m.privateAfterPressesKb - m.privateKb);
     std::printf("| Working set after start / after the presses (KiB) | %.0f / %.0f | %.0f / %.0f | | flat |\n",
                 z.workingSetKb, z.workingSetAfterPressesKb, m.workingSetKb, m.workingSetAfterPressesKb);
+    std::printf("\nPresses made again because Wine let one go unseen: %d.\n", pressesRetried);
     return 0;
 }

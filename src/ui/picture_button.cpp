@@ -56,6 +56,11 @@ bool handlePictureButtonMouse(ControlInstance& button, UINT message, WPARAM wPar
             setDrawState(button, 0);
         }
         return true;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse (a menu, a drag, the system): the
+        // button no longer sees the pointer, so it must not stay lit.
+        if (reinterpret_cast<HWND>(lParam) != hwnd) setDrawState(button, 0);
+        return true;
     case WM_LBUTTONUP:
         ReleaseCapture();
         if (insideClient(hwnd, point) && enabled) {

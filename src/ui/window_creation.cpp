@@ -109,6 +109,7 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_MOUSEMOVE:
+    case WM_CAPTURECHANGED:
         if (description.kind == ControlKind::PictureButton &&
             handlePictureButtonMouse(*control, message, wParam, lParam))
             return 0;

@@ -62,28 +62,13 @@ struct Program {
     bool launcher;  // odd presses capture; the state label tells when a press is done
 };
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK matchProgramWindow(HWND hwnd, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    if (owner == search->processId && IsWindowVisible(hwnd) && r.right - r.left == 280 && r.bottom - r.top == 110) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND windowOf(DWORD processId) {
-    WindowSearch search = {processId, nullptr};
-    EnumWindows(matchProgramWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return findTopLevelWindow([&](HWND hwnd) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        return windowProcessId(hwnd) == processId && IsWindowVisible(hwnd) && r.right - r.left == 280 &&
+               r.bottom - r.top == 110;
+    });
 }
 
 // Mapped and painted: the window's top-left outline pixel is on the screen.

@@ -6,27 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "support/test_support.h"
+
 // Starts the tool and the minimal grab-and-show program in turn, timing
 // each from CreateProcess until its full-screen window is shown with no
 // paint pending, and reading their peak memory while a selection is dragged.
 
 namespace {
 
-struct Found {
-    DWORD processId;
-    HWND window;
-};
-
-BOOL CALLBACK matchShown(HWND window, LPARAM parameter) {
-    auto* found = reinterpret_cast<Found*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != found->processId || !IsWindowVisible(window)) return TRUE;
-    RECT rect;
-    GetWindowRect(window, &rect);
-    if (rect.right - rect.left != GetSystemMetrics(SM_CXVIRTUALSCREEN)) return TRUE;
-    found->window = window;
-    return FALSE;
+// The program's window once it covers the virtual screen's width.
+HWND shownWindowOf(DWORD processId) {
+    return findTopLevelWindow([&](HWND window) {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return windowProcessId(window) == processId && IsWindowVisible(window) &&
+               rect.right - rect.left == GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    });
 }
 
 double nowMs() {
@@ -66,17 +61,16 @@ Run runOnce(const std::string& program, bool drag) {
     if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &created))
         return run;
-    Found found = {created.dwProcessId, nullptr};
+    HWND window = nullptr;
     while (nowMs() - start < 30000) {
-        found.window = nullptr;
-        EnumWindows(matchShown, reinterpret_cast<LPARAM>(&found));
+        window = shownWindowOf(created.dwProcessId);
         // Shown, and its first paint done (no update region left).
-        if (found.window && !GetUpdateRect(found.window, nullptr, FALSE)) break;
+        if (window && !GetUpdateRect(window, nullptr, FALSE)) break;
         if (WaitForSingleObject(created.hProcess, 0) == WAIT_OBJECT_0) break;
         Sleep(1);
     }
-    if (found.window) run.startMs = nowMs() - start;
-    if (found.window && drag) {
+    if (window) run.startMs = nowMs() - start;
+    if (window && drag) {
         const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
         sendMouse(MOUSEEVENTF_MOVE, width / 10, height / 10);
         sendMouse(MOUSEEVENTF_LEFTDOWN, width / 10, height / 10);
@@ -84,8 +78,8 @@ Run runOnce(const std::string& program, bool drag) {
             sendMouse(MOUSEEVENTF_MOVE, width / 10 + step * width * 4 / 100, height / 10 + step * height * 4 / 100);
         sendMouse(MOUSEEVENTF_LEFTUP, width * 9 / 10, height * 9 / 10);
         DWORD_PTR ignored;
-        SendMessageTimeoutA(found.window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-        for (int i = 0; i < 200 && GetUpdateRect(found.window, nullptr, FALSE); ++i) Sleep(5);
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+        for (int i = 0; i < 200 && GetUpdateRect(window, nullptr, FALSE); ++i) Sleep(5);
     }
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
@@ -93,7 +87,7 @@ Run runOnce(const std::string& program, bool drag) {
         run.peakPrivate = counters.PeakPagefileUsage;
         run.peakWorkingSet = counters.PeakWorkingSetSize;
     }
-    if (found.window) PostMessageA(found.window, WM_CLOSE, 0, 0);
+    if (window) PostMessageA(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(created.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(created.hProcess, 9);
     CloseHandle(created.hThread);
     CloseHandle(created.hProcess);

@@ -8,28 +8,13 @@
 
 namespace {
 
-struct OverlaySearch {
-    DWORD launcherId;
-    HWND found;
-};
-
 // The tool's overlay: a topmost window of neither this process nor the launcher.
-BOOL CALLBACK matchOverlay(HWND hwnd, LPARAM parameter) {
-    auto* search = reinterpret_cast<OverlaySearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != search->launcherId && owner != GetCurrentProcessId() && IsWindowVisible(hwnd) &&
-        (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND findOverlay(DWORD launcherId) {
-    OverlaySearch search = {launcherId, nullptr};
-    EnumWindows(matchOverlay, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return findTopLevelWindow([&](HWND hwnd) {
+        const DWORD owner = windowProcessId(hwnd);
+        return owner != launcherId && owner != GetCurrentProcessId() && IsWindowVisible(hwnd) &&
+               (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    });
 }
 
 bool launcherAnswers(HWND main) {

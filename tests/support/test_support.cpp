@@ -108,22 +108,11 @@ HWND ZelvikWindows::control(int id) const {
 
 namespace {
 
-struct FindRequest {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK matchMainWindow(HWND hwnd, LPARAM parameter) {
-    auto* request = reinterpret_cast<FindRequest*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    char className[64];
-    GetClassNameA(hwnd, className, sizeof className);
-    if (owner == request->processId && std::strcmp(className, "WTWindow") == 0) {
-        request->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+BOOL CALLBACK askMatch(HWND hwnd, LPARAM parameter) {
+    auto* request = reinterpret_cast<std::pair<const std::function<bool(HWND)>*, HWND>*>(parameter);
+    if (!(*request->first)(hwnd)) return TRUE;
+    request->second = hwnd;
+    return FALSE;
 }
 
 BOOL CALLBACK collectChild(HWND hwnd, LPARAM parameter) {
@@ -133,10 +122,24 @@ BOOL CALLBACK collectChild(HWND hwnd, LPARAM parameter) {
 
 }  // namespace
 
+DWORD windowProcessId(HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner;
+}
+
+HWND findTopLevelWindow(const std::function<bool(HWND)>& match) {
+    std::pair<const std::function<bool(HWND)>*, HWND> request(&match, nullptr);
+    EnumWindows(askMatch, reinterpret_cast<LPARAM>(&request));
+    return request.second;
+}
+
 HWND findMainWindow(DWORD processId) {
-    FindRequest request = {processId, nullptr};
-    EnumWindows(matchMainWindow, reinterpret_cast<LPARAM>(&request));
-    return request.found;
+    return findTopLevelWindow([&](HWND hwnd) {
+        char className[64];
+        GetClassNameA(hwnd, className, sizeof className);
+        return windowProcessId(hwnd) == processId && std::strcmp(className, "WTWindow") == 0;
+    });
 }
 
 ZelvikWindows collectWindows(HWND main) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,9 @@ std::string zelvikPath();
 // Starts the launcher and waits until its window is shown.
 ChildProcess startZelvik(ZelvikWindows& windows, const char* directory = nullptr,
                          const std::vector<std::string>& extraEnvironment = {});
+// The first top-level window that match accepts, or null.
+HWND findTopLevelWindow(const std::function<bool(HWND)>& match);
+DWORD windowProcessId(HWND window);
 HWND findMainWindow(DWORD processId);
 ZelvikWindows collectWindows(HWND main);
 std::string windowText(HWND window);

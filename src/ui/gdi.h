@@ -3,13 +3,14 @@
 
 #include "platform/owned.h"
 
-// Owners for GDI objects, DCs and icons.
+// Owners for GDI objects, DCs and icons; the capture tool uses them too.
 using UniqueFont = Owned<HFONT, GdiObjectTraits>;
 using UniqueBrush = Owned<HBRUSH, GdiObjectTraits>;
 using UniquePen = Owned<HPEN, GdiObjectTraits>;
 using UniqueBitmap = Owned<HBITMAP, GdiObjectTraits>;
 using UniqueMemoryDc = Owned<HDC, MemoryDcTraits>;
 using UniqueIcon = Owned<HICON, IconTraits>;
+using UniqueRegion = Owned<HRGN, GdiObjectTraits>;
 
 // Selects an object into a DC for the life of the scope, then puts the
 // previous object back.

@@ -107,7 +107,7 @@ void FramePainter::drawSelection(const Frame& frame) {
     fill(readout, black_.get());
     char text[48];
     const int length = wsprintfA(text, "%d × %d", box.width(), box.height());
-    SelectedObject font(back_.dc(), font_.get());
+    ScopedSelect font(back_.dc(), font_.get());
     SetBkMode(back_.dc(), TRANSPARENT);
     SetTextColor(back_.dc(), RGB(255, 255, 255));
     RECT textRect = rectOf(readout);
@@ -136,7 +136,7 @@ void FramePainter::drawMagnifier(const Frame& frame) {
 
     char decimal[32], hex[16];
     colourTexts(frozen_.pixel(frame.pointer), decimal, hex);
-    SelectedObject font(back_.dc(), font_.get());
+    ScopedSelect font(back_.dc(), font_.get());
     SetBkMode(back_.dc(), TRANSPARENT);
     SetTextColor(back_.dc(), RGB(255, 255, 255));
     RECT line = {place.left + 4, place.top + zoomed + 2, place.right - 4, place.top + zoomed + 18};

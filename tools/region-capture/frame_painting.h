@@ -26,8 +26,8 @@ private:
 
     const Picture& frozen_;
     Picture& back_;
-    OwnedBrush accent_;
-    OwnedBrush black_;
-    OwnedBrush white_;
-    OwnedFont font_;
+    UniqueBrush accent_;
+    UniqueBrush black_;
+    UniqueBrush white_;
+    UniqueFont font_;
 };

@@ -127,8 +127,8 @@ bool copyStream(IStream* stream, EncodedImage& image) {
 }
 
 DWORD writeFile(const char* path, const EncodedImage& image) {
-    OwnedFile file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return GetLastError();
+    UniqueHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return GetLastError();
     DWORD error = 0;
     {
         LockedGlobal locked(image.memory.get());

@@ -198,7 +198,7 @@ bool Overlay::onSetCursor() {
 }
 
 void Overlay::onPaint() {
-    OwnedRegion update(CreateRectRgn(0, 0, 0, 0));
+    UniqueRegion update(CreateRectRgn(0, 0, 0, 0));
     GetUpdateRgn(window_, update.get(), FALSE);
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);

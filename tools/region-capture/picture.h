@@ -23,8 +23,8 @@ public:
     unsigned pixel(Point p) const { return Box{0, 0, width_, height_}.contains(p) ? row(p.y)[p.x] & 0xFFFFFF : 0; }
 
 private:
-    MemoryDc dc_;
-    OwnedBitmap bitmap_;
+    UniqueMemoryDc dc_;
+    UniqueBitmap bitmap_;
     HGDIOBJ original_ = nullptr;
     unsigned* pixels_ = nullptr;
     int width_ = 0;

@@ -1,35 +1,11 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/owned.h"
+#include "platform/unique_handle.h"
+#include "ui/gdi.h"
 
-struct FileTraits {
-    static void free(HANDLE file) { CloseHandle(file); }
-};
-struct RegionTraits {
-    static void free(HRGN region) { DeleteObject(region); }
-};
-
-using OwnedBitmap = Owned<HBITMAP, GdiObjectTraits>;
-using OwnedFont = Owned<HFONT, GdiObjectTraits>;
-using OwnedPen = Owned<HPEN, GdiObjectTraits>;
-using OwnedBrush = Owned<HBRUSH, GdiObjectTraits>;
-using OwnedRegion = Owned<HRGN, RegionTraits>;
-using MemoryDc = Owned<HDC, MemoryDcTraits>;
 using Library = Owned<HMODULE, LibraryTraits>;
 using GlobalMemory = Owned<HGLOBAL, GlobalTraits>;
-
-// A file handle; INVALID_HANDLE_VALUE is stored as none.
-class OwnedFile {
-public:
-    explicit OwnedFile(HANDLE file) : file_(file == INVALID_HANDLE_VALUE ? nullptr : file) {}
-    HANDLE get() const { return file_.get(); }
-    explicit operator bool() const { return static_cast<bool>(file_); }
-    bool close() { return CloseHandle(file_.release()) != 0; }
-
-private:
-    Owned<HANDLE, FileTraits> file_;
-};
 
 // A DC from GetDC, given back with ReleaseDC.
 class WindowDc {
@@ -45,21 +21,6 @@ public:
 private:
     HWND window_;
     HDC dc_;
-};
-
-// An object selected into a DC for a scope; the previous one is put back.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() {
-        if (previous_) SelectObject(dc_, previous_);
-    }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
 };
 
 // Global memory locked for a scope.
